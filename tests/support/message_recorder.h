@@ -1,0 +1,29 @@
+#pragma once
+
+#include "runtime/message.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string_view>
+#include <utility>
+
+// Records every ShowMessage prompt, in order, for as long as it lives.
+class MessageRecorder {
+public:
+    MessageRecorder()
+        : previous_(runtime::InstallMessagePresenter([this](std::string_view prompt) {
+              messages.append(QString::fromUtf8(prompt.data(), qsizetype(prompt.size())));
+          }))
+    {
+    }
+    ~MessageRecorder() { runtime::InstallMessagePresenter(std::move(previous_)); }
+
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    QStringList messages;
+
+private:
+    runtime::MessagePresenter previous_;
+};

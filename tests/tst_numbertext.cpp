@@ -1,0 +1,200 @@
+#include "support/exact.h"
+
+#include "runtime/number_text.h"
+
+#include <QTest>
+
+#include <cfloat>
+#include <limits>
+#include <string>
+
+using runtime::CalculationError;
+using runtime::NumberLocale;
+Q_DECLARE_METATYPE(runtime::NumberLocale)
+
+namespace {
+
+const NumberLocale english{".", ","};
+const NumberLocale german{",", "."};
+const NumberLocale french{",", "\u202F"};
+const NumberLocale ungrouped{".", ""};
+
+double toNumber(const QString &text, const NumberLocale &locale)
+{
+    return runtime::TextToNumber(text.toStdString(), locale);
+}
+
+} // namespace
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textToNumber_data();
+    void textToNumber();
+    void notANumber_data();
+    void notANumber();
+    void longTexts_data();
+    void longTexts();
+    void numberToText_data();
+    void numberToText();
+    void countToText();
+    void nonFiniteHasNoText();
+};
+
+void TestNumberText::textToNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<NumberLocale>("locale");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("en: integer") << "100" << english << 100.0;
+    QTest::newRow("en: blanks around") << " \t 18  " << english << 18.0;
+    QTest::newRow("en: leading plus") << "+5" << english << 5.0;
+    QTest::newRow("en: leading minus") << "-5" << english << -5.0;
+    QTest::newRow("en: minus zero") << "-0" << english << -0.0;
+    QTest::newRow("en: leading zeros") << "007" << english << 7.0;
+    QTest::newRow("en: fraction") << "0.18" << english << 0.18;
+    QTest::newRow("en: no whole part") << ".5" << english << 0.5;
+    QTest::newRow("en: trailing separator") << "5." << english << 5.0;
+    QTest::newRow("en: grouped with fraction") << "1,000.5" << english << 1000.5;
+    QTest::newRow("en: grouped negative") << "-1,234,567" << english << -1234567.0;
+    QTest::newRow("en: exponent") << "1e3" << english << 1000.0;
+    QTest::newRow("en: capital negative exponent") << "1E-2" << english << 0.01;
+    QTest::newRow("en: signed exponent") << "2.5e+2" << english << 250.0;
+    QTest::newRow("en: printed exponent form") << "1e+15" << english << 1e15;
+    QTest::newRow("en: tie rounds to even") << "9007199254740993" << english << 9007199254740992.0;
+    QTest::newRow("en: just below a midpoint") << "0.30000000000000001665" << english << 0.3;
+    QTest::newRow("en: just above a midpoint")
+        << "0.300000000000000016654" << english << 0.30000000000000004;
+    QTest::newRow("en: largest double") << "1.7976931348623157e308" << english << DBL_MAX;
+    QTest::newRow("en: subnormal") << "5e-324" << english << 4.9406564584124654e-324;
+    QTest::newRow("en: underflow to zero") << "1e-400" << english << 0.0;
+    QTest::newRow("en: underflow to minus zero") << "-1e-400" << english << -0.0;
+    QTest::newRow("de: decimal comma") << "0,18" << german << 0.18;
+    QTest::newRow("de: grouped with fraction") << "1.000,5" << german << 1000.5;
+    QTest::newRow("de: exponent") << "1,5e3" << german << 1500.0;
+    QTest::newRow("fr: narrow no-break space groups") << "1\u202F000,5" << french << 1000.5;
+    QTest::newRow("fr: plain space groups") << "12 345 678" << french << 12345678.0;
+}
+
+void TestNumberText::textToNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(NumberLocale, locale);
+    QFETCH(double, expected);
+    QCOMPARE_EXACT(toNumber(text, locale), expected);
+}
+
+void TestNumberText::notANumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<NumberLocale>("locale");
+
+    const char *const englishRejects[] = {
+        "",       "   ",      "abc",          "12abc",        "1 2",       "1.2.3",
+        "+-5",    "--5",      "- 5",          "5-",           ".",         "-",
+        "+",      "e5",       "1e",           "1e+",          "1e2.5",     "$100",
+        "inf",    "-inf",     "nan",          "infinity",     "0x10",      "1,00",
+        "1,0000", "1000,000", ",100",         "1,,000",       "1,000,",    "1.000,5",
+        "1e999",  "-1e999",   "\u0661\u0662", "\uFF11\uFF12", "1\u00A0000"};
+    for (const char *text : englishRejects)
+        QTest::addRow("en: \"%s\"", text) << QString::fromUtf8(text) << english;
+
+    QTest::newRow("de: decimal point") << "0.18" << german;
+    QTest::newRow("de: english grouping") << "1,000.5" << german;
+    QTest::newRow("ungrouped: group separator") << "1,000" << ungrouped;
+    QTest::newRow("fr: space not between threes") << "1 00" << french;
+}
+
+void TestNumberText::notANumber()
+{
+    QFETCH(QString, text);
+    QFETCH(NumberLocale, locale);
+    QVERIFY_THROWS_EXCEPTION(CalculationError, toNumber(text, locale));
+    QCOMPARE(errorCause([&] { toNumber(text, locale); }), CalculationError::Cause::NotANumber);
+}
+
+void TestNumberText::longTexts_data()
+{
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("expected");
+
+    constexpr std::size_t megabyte = 1 << 20;
+    const std::string ones(megabyte, '1');
+    QTest::newRow("a megabyte of digits overflows") << ones << false << 0.0;
+    QTest::newRow("a megabyte of digits scaled down")
+        << ones + "e-1048566" << true << 1111111111.1111112;
+    QTest::newRow("a megabyte of fraction digits") << "0." + ones << true << 1.0 / 9.0;
+    QTest::newRow("a megabyte of leading zeros")
+        << "0." + std::string(megabyte, '0') + "1" << true << 0.0;
+    QTest::newRow("a megabyte of exponent digits")
+        << "1e" + std::string(megabyte, '0') + "5" << true << 1e5;
+    QTest::newRow("a megabyte of blanks") << std::string(megabyte, ' ') + "5" << true << 5.0;
+    std::string groups = "1";
+    for (std::size_t i = 0; i < megabyte / 4; ++i)
+        groups += ",000";
+    QTest::newRow("a megabyte of groups overflows") << groups << false << 0.0;
+    QTest::newRow("a megabyte of letters") << std::string(megabyte, 'x') << false << 0.0;
+}
+
+void TestNumberText::longTexts()
+{
+    QFETCH(std::string, text);
+    QFETCH(bool, valid);
+    QFETCH(double, expected);
+    if (valid)
+        QCOMPARE_EXACT(runtime::TextToNumber(text, english), expected);
+    else
+        QVERIFY_THROWS_EXCEPTION(CalculationError, runtime::TextToNumber(text, english));
+}
+
+void TestNumberText::numberToText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<NumberLocale>("locale");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("15 significant digits") << 5.362261819286456 << english << "5.36226181928646";
+    QTest::newRow("rounds the 16th digit") << 2.0 / 3.0 << english << "0.666666666666667";
+    QTest::newRow("trailing zeros dropped") << 0.1 + 0.2 << english << "0.3";
+    QTest::newRow("whole number has no separator") << 601.0 << english << "601";
+    QTest::newRow("zero") << 0.0 << english << "0";
+    QTest::newRow("minus zero prints as zero") << -0.0 << english << "0";
+    QTest::newRow("negative") << -2.5 << english << "-2.5";
+    QTest::newRow("no grouping") << 1234567.0 << english << "1234567";
+    QTest::newRow("decimal comma") << 0.5 << german << "0,5";
+    QTest::newRow("largest without exponent") << 999999999999999.0 << english << "999999999999999";
+    QTest::newRow("exponent from 1e15") << 1e15 << english << "1e+15";
+    QTest::newRow("exponent after rounding up") << 999999999999999.5 << english << "1e+15";
+    QTest::newRow("smallest without exponent") << 0.0001 << english << "0.0001";
+    QTest::newRow("exponent below 1e-4") << 0.000015 << german << "1,5e-05";
+    QTest::newRow("largest double") << DBL_MAX << english << "1.79769313486232e+308";
+}
+
+void TestNumberText::numberToText()
+{
+    QFETCH(double, value);
+    QFETCH(NumberLocale, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(runtime::NumberToText(value, locale)), expected);
+}
+
+void TestNumberText::countToText()
+{
+    QCOMPARE(runtime::NumberToText(std::int16_t{601}), "601");
+    QCOMPARE(runtime::NumberToText(std::int16_t{0}), "0");
+    QCOMPARE(runtime::NumberToText(std::int16_t{11}), "11");
+}
+
+void TestNumberText::nonFiniteHasNoText()
+{
+    QVERIFY_THROWS_EXCEPTION(
+        CalculationError, runtime::NumberToText(std::numeric_limits<double>::infinity(), english));
+    QVERIFY_THROWS_EXCEPTION(
+        CalculationError, runtime::NumberToText(std::numeric_limits<double>::quiet_NaN(), english));
+}
+
+QTEST_APPLESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
