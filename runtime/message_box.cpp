@@ -1,0 +1,23 @@
+#include "runtime/message_box.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+namespace runtime {
+
+void ShowMessageBox(QWidget *parent, const QString &title, const QString &prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+MessagePresenter MessageBoxPresenter(QWidget *parent, const QString &title)
+{
+    return [parent = QPointer<QWidget>(parent), title](std::string_view prompt) {
+        ShowMessageBox(parent, title, QString::fromUtf8(prompt.data(), qsizetype(prompt.size())));
+    };
+}
+
+} // namespace runtime

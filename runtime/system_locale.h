@@ -1,0 +1,15 @@
+#pragma once
+
+#include "runtime/number_text.h"
+
+class QLocale;
+
+namespace runtime {
+
+// The separators people of locale write numbers with.
+NumberLocale NumberLocaleOf(const QLocale &locale);
+
+// The separators of the user's system locale.
+NumberLocale SystemNumberLocale();
+
+} // namespace runtime

@@ -1,0 +1,65 @@
+#!/bin/sh
+# Starts the program on a private Xvfb server with the xcb platform and checks
+# what the window system sees: a window titled exactly "Quenvale" whose
+# minimum and maximum sizes are its size, and a program that ends, with exit
+# code 0, when that window is asked to close.
+# Usage: window_on_x_server.sh <quenvale> <close_window>
+set -eu
+program=$1
+close_window=$2
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
+
+QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
+program_pid=$!
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quenvale$' | head -n 1) ||
+    fail "no visible window titled Quenvale: $(cat "$work/program.log")"
+echo "window $window"
+
+title=$(xdotool getwindowname "$window")
+[ "$title" = "Quenvale" ] || fail "title is '$title'"
+net_title=$(xprop -id "$window" _NET_WM_NAME)
+[ "$net_title" = '_NET_WM_NAME(UTF8_STRING) = "Quenvale"' ] || fail "$net_title"
+
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+minimum=$(echo "$hints" | sed -n 's/.*minimum size: \([0-9]* by [0-9]*\).*/\1/p')
+maximum=$(echo "$hints" | sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p')
+[ -n "$minimum" ] && [ "$minimum" = "$maximum" ] || fail "not a fixed size: $hints"
+size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w " by " h }')
+[ "$size" = "$minimum" ] || fail "window is $size, fixed size is $minimum"
+echo "fixed size $size"
+
+"$close_window" "$window"
+for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program still runs after its window closed"
+if wait "$program_pid"; then status=0; else status=$?; fi
+program_pid=""
+[ "$status" -eq 0 ] || fail "exit code $status"
+echo "PASS: the program ended when its window closed"

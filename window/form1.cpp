@@ -1,0 +1,185 @@
+#include "window/form1.h"
+
+#include "calc/payoff_computation.h"
+#include "window/compute_command.h"
+#include "window/twip_layout.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr auto introduction =
+    "The following is a calculator that can help you determine the approximate time it will "
+    "take to pay off any given debt. It will also inform you of the average monthly interest you "
+    "will be paying between now and when the debt is fully paid off. Please be advised that this "
+    "calculator must not be taken as advise from us to determine what one should do in regards to "
+    "paying off their debts. ";
+
+constexpr window::TwipRect clientArea{0, 0, 6495, 7335};
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+template <typename Control>
+Control *makeControl(QWidget *container, const char *name)
+{
+    auto *control = new Control(container);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+// A single-line field that takes text of any length.
+QLineEdit *makeText(QWidget *container, const char *name)
+{
+    auto *text = makeControl<QLineEdit>(container, name);
+    text->setMaxLength(std::numeric_limits<int>::max());
+    return text;
+}
+
+QLabel *makeLabel(QWidget *container, const char *name, const QString &caption)
+{
+    auto *label = makeControl<QLabel>(container, name);
+    label->setText(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *container, const char *name, const QString &caption)
+{
+    auto *button = makeControl<QPushButton>(container, name);
+    button->setText(caption);
+    // In a plain window Enter and Escape press no button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(runtime::NumberLocale numberLocale, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      numberLocale_(std::move(numberLocale))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quenvale"));
+    setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
+
+    createControls();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+
+    layOutControls();
+}
+
+void Form1::Load()
+{
+    Combo1->setCurrentIndex(0);
+}
+
+void Form1::Command1Click()
+{
+    const auto results =
+        window::RunCompute({Text1->text().toStdString(), Text2->text().toStdString(),
+                            Text3->text().toStdString(), Combo1->currentText().toStdString()},
+                           numberLocale_);
+    if (!results)
+        return;
+    Text4->setText(QString::fromStdString(results->interest));
+    Text5->setText(QString::fromStdString(results->months));
+}
+
+void Form1::Command2Click()
+{
+    for (QLineEdit *text : {Text1, Text2, Text3, Text4, Text5})
+        text->clear();
+}
+
+// Created in the focus order: Text1, Text2, Text3, Combo1, Command1, Command2,
+// Text4, Text5.
+void Form1::createControls()
+{
+    Image1 = makeControl<QLabel>(this, "Image1");
+    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/logo.png")));
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Label7 = makeLabel(this, "Label7", QStringLiteral("Quenvale"));
+    QFont headingFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold);
+    headingFont.setStyleHint(QFont::SansSerif);
+    Label7->setFont(headingFont);
+    QPalette headingPalette = Label7->palette();
+    headingPalette.setColor(QPalette::WindowText, Qt::black);
+    Label7->setPalette(headingPalette);
+
+    Frame1 = makeControl<QGroupBox>(this, "Frame1");
+    Frame1->setTitle(QStringLiteral("Quenvale "));
+
+    Label8 = makeLabel(Frame1, "Label8", QString::fromLatin1(introduction));
+    Label8->setWordWrap(true);
+
+    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("What is your monthly payment ?"));
+    Text1 = makeText(Frame1, "Text1");
+    Label2 =
+        makeLabel(Frame1, "Label2", QStringLiteral("What percentage interest are you paying ?"));
+    Text2 = makeText(Frame1, "Text2");
+    Label4 =
+        makeLabel(Frame1, "Label4", QStringLiteral("What is your remaining principale balance ?"));
+    Text3 = makeText(Frame1, "Text3");
+    Label5 =
+        makeLabel(Frame1, "Label5",
+                  QStringLiteral("Are you making \"Fixed\" or \"Declining Minimum\" payments ?"));
+    Label5->setWordWrap(true);
+
+    Combo1 = makeControl<QComboBox>(Frame1, "Combo1");
+    Combo1->addItems({fromUtf8(calc::FixedKind), fromUtf8(calc::DecliningKind)});
+
+    Command1 = makeButton(Frame1, "Command1", QStringLiteral("Compute"));
+    Command2 = makeButton(Frame1, "Command2", QStringLiteral("Reset"));
+
+    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("Interest you pay every month :"));
+    Text4 = makeText(Frame1, "Text4");
+    Label6 = makeLabel(Frame1, "Label6", QStringLiteral("Number of months to erase this debt :"));
+    Text5 = makeText(Frame1, "Text5");
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Combo1);
+    setTabOrder(Combo1, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Text4);
+    setTabOrder(Text4, Text5);
+    Text1->setFocus();
+}
+
+void Form1::layOutControls()
+{
+    // Children of Frame1 are placed before it, so its title is checked
+    // against where they are.
+    const std::vector<window::Placement> placements = {
+        {Image1, {2280, 120, 2010, 900}},   {Label7, {1920, 1200, 2775, 495}},
+        {Label8, {240, 360, 5775, 1095}},   {Label1, {240, 1800, 2970, 315}},
+        {Text1, {3720, 1800, 2295, 285}},   {Label2, {240, 2280, 3255, 195}},
+        {Text2, {3720, 2280, 2295, 285}},   {Label4, {240, 2760, 3255, 195}},
+        {Text3, {3720, 2760, 2295, 285}},   {Label5, {240, 3240, 3135, 435}},
+        {Combo1, {3720, 3240, 2295, 315}},  {Command1, {3720, 3720, 855, 375}},
+        {Command2, {5160, 3720, 855, 375}}, {Label3, {240, 4320, 3015, 195}},
+        {Text4, {3720, 4320, 2295, 285}},   {Label6, {240, 4800, 2895, 315}},
+        {Text5, {3720, 4800, 2295, 285}},   {Frame1, {120, 1920, 6255, 5295}},
+    };
+    pixelsPerTwip_ = window::FittingPixelsPerTwip(placements, font());
+    setFixedSize(window::ToPixels(clientArea, pixelsPerTwip_).size());
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// Quenvale's one window.
+//
+//   main.cpp            the entry point: runtime::Start<Form1>.
+//   Form1 (this file)   the controls, their layout, and three handlers: Load
+//                       selects "Fixed"; Compute reads the fields, calls
+//                       RunCompute once and writes the two results; Reset
+//                       clears the texts.  The window never computes.
+//   compute_command.h   the input checks and the silent error trap around
+//                       calc::ComputePayoff (see calc/payoff_computation.h).
+//
+// The layout is a table of rectangles in twips, scaled as a whole to the
+// default font so that no caption is clipped (twip_layout.h).
+
+#include "runtime/number_text.h"
+#include "runtime/system_locale.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // numberLocale: how the user writes numbers in the fields.
+    explicit Form1(runtime::NumberLocale numberLocale = runtime::SystemNumberLocale(),
+                   QWidget *parent = nullptr);
+
+    // The Load event, raised by the start service before the window first shows.
+    void Load();
+
+    // Pixels per twip of the current layout.
+    double pixelsPerTwip() const { return pixelsPerTwip_; }
+
+private:
+    void Command1Click();
+    void Command2Click();
+
+    void createControls();
+    void layOutControls();
+
+    runtime::NumberLocale numberLocale_;
+    double pixelsPerTwip_ = 1.0 / 15.0;
+
+    QLabel *Image1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLabel *Label5 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *Text4 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *Text5 = nullptr;
+};
