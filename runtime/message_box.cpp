@@ -1,6 +1,8 @@
 #include "runtime/message_box.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,6 +12,8 @@ void ShowMessageBox(QWidget *parent, const QString &title, const QString &prompt
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // Some styles decorate standard buttons with icons; this box has none.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

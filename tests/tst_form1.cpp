@@ -358,6 +358,7 @@ void TestForm1::messageBoxesComeBeforeTheResults()
         QCOMPARE(box.buttonCount, 1);
         QVERIFY(box.hasOkButton);
         QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QVERIFY(!box.buttonHasIcon);
         QVERIFY(box.modal);
         QCOMPARE(box.parent, form_.get());
         QCOMPARE(box.snapshot, "old|old");

@@ -21,6 +21,7 @@ public:
         QString text;
         int buttonCount = 0;
         bool hasOkButton = false;
+        bool buttonHasIcon = false;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         bool modal = false;
         QWidget *parent = nullptr;
@@ -55,6 +56,7 @@ private:
         seen.text = box->text();
         seen.buttonCount = int(box->buttons().size());
         seen.hasOkButton = box->button(QMessageBox::Ok) != nullptr;
+        seen.buttonHasIcon = seen.hasOkButton && !box->button(QMessageBox::Ok)->icon().isNull();
         seen.icon = box->icon();
         seen.modal = box->isModal();
         seen.parent = box->parentWidget();
