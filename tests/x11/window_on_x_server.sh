@@ -1,8 +1,9 @@
 #!/bin/sh
 # Starts the program on a private Xvfb server with the xcb platform and checks
 # what the window system sees: a window titled exactly "Quenvale" whose
-# minimum and maximum sizes are its size, and a program that ends, with exit
-# code 0, when that window is asked to close.
+# minimum and maximum sizes are its size, with no minimize or maximize button
+# and no position of its own, and a program that ends, with exit code 0, when
+# that window is asked to close.
 # Usage: window_on_x_server.sh <quenvale> <close_window>
 set -eu
 program=$1
@@ -52,6 +53,18 @@ maximum=$(echo "$hints" | sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p'
 size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w " by " h }')
 [ "$size" = "$minimum" ] || fail "window is $size, fixed size is $minimum"
 echo "fixed size $size"
+echo "$hints" | grep -q "specified location" && fail "the program chose a position: $hints"
+
+# Motif hints, read by window managers: flags, functions, decorations.
+motif=$(xprop -id "$window" -notype _MOTIF_WM_HINTS | sed -n 's/^_MOTIF_WM_HINTS = //p')
+[ -n "$motif" ] || fail "no _MOTIF_WM_HINTS"
+functions=$(echo "$motif" | cut -d, -f2)
+decorations=$(echo "$motif" | cut -d, -f3)
+[ $((functions & 0x1)) -eq 0 ] && [ $((decorations & 0x1)) -eq 0 ] || fail "all functions allowed: $motif"
+[ $((functions & 0x18)) -eq 0 ] || fail "minimize or maximize allowed: $motif"
+[ $((decorations & 0x60)) -eq 0 ] || fail "minimize or maximize button: $motif"
+[ $((functions & 0x20)) -ne 0 ] || fail "no close: $motif"
+echo "no minimize, no maximize: $motif"
 
 "$close_window" "$window"
 for _ in $(seq 100); do
