@@ -3,6 +3,7 @@
 #include "runtime/calculation_error.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -12,6 +13,34 @@ namespace {
 
 constexpr std::string_view noBreakSpace = "\u00A0";
 constexpr std::string_view narrowNoBreakSpace = "\u202F";
+constexpr std::string_view rightSingleQuote = "\u2019";
+
+// The group separators accepted for a locale's own: the one it prints and
+// those a person types in its place, which keyboards make easier.
+class GroupSeparators {
+public:
+    GroupSeparators(std::string_view own, std::string_view decimal)
+    {
+        if (own.empty() || own == decimal)
+            return;
+        accepted_[0] = own;
+        if (own == noBreakSpace)
+            accepted_ = {own, " ", narrowNoBreakSpace};
+        else if (own == narrowNoBreakSpace)
+            accepted_ = {own, " ", noBreakSpace};
+        else if (own == rightSingleQuote)
+            accepted_ = {own, "'", {}};
+        for (std::string_view &separator : accepted_) {
+            if (separator == decimal)
+                separator = {};
+        }
+    }
+
+    const std::array<std::string_view, 3> &accepted() const { return accepted_; }
+
+private:
+    std::array<std::string_view, 3> accepted_{};
+};
 
 [[noreturn]] void notANumber()
 {
@@ -146,17 +175,19 @@ double TextToNumber(std::string_view text, const NumberLocale &locale)
     else
         in.take('+');
 
-    const std::string_view group = locale.groupSeparator;
-    const bool grouping = !group.empty() && group != locale.decimalSeparator;
-    const bool spaceGroups = group == noBreakSpace || group == narrowNoBreakSpace;
+    const GroupSeparators groupSeparators(locale.groupSeparator, locale.decimalSeparator);
     const auto takeGroupSeparator = [&] {
-        return grouping && (in.take(group) || (spaceGroups && in.take(' ')));
+        const auto &accepted = groupSeparators.accepted();
+        return std::any_of(accepted.begin(), accepted.end(),
+                           [&](std::string_view separator) { return in.take(separator); });
     };
 
+    // Grouped, the whole part opens with one to three digits, the first not
+    // a 0 ("0,001" is more likely a slip than one).
     const std::string_view lead = in.digits();
     canonical.appendMantissaDigits(lead);
     if (takeGroupSeparator()) {
-        if (lead.empty() || lead.size() > 3)
+        if (lead.empty() || lead.size() > 3 || lead.front() == '0')
             notANumber();
         do {
             const std::string_view digits = in.digits();
@@ -191,8 +222,11 @@ double TextToNumber(std::string_view text, const NumberLocale &locale)
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(canonicalText.data(), canonicalText.data() + canonicalText.size(), value);
-    if (error == std::errc::result_out_of_range && !canonical.magnitudeAtLeastOne())
+    if (error == std::errc::result_out_of_range) {
+        if (canonical.magnitudeAtLeastOne())
+            throw CalculationError(CalculationError::Cause::Overflow);
         return negative ? -0.0 : 0.0;
+    }
     if (error != std::errc() || end != canonicalText.data() + canonicalText.size())
         notANumber();
     return value;

@@ -20,10 +20,12 @@ struct NumberLocale {
 // Accepts, with blanks (space, tab) around it: an optional + or -, ASCII
 // digits with an optional decimal separator, and an optional exponent (1e3,
 // 2.5E-2).  The whole part may be grouped in threes with the group separator
-// (1,000.5); where that separator is a no-break space, a plain space also
-// groups.  The value is correctly rounded to nearest, so one too small for a
-// double becomes zero.  Anything else, and a value too large for a double,
-// throws CalculationError.  Linear in the length of the text.
+// (1,000.5), its first group not starting with 0; where that separator is a
+// no-break space, a plain space or the other no-break space also groups, and
+// where it is U+2019, an apostrophe.  The value is correctly rounded to
+// nearest, so one too small for a double becomes zero.  Anything else throws
+// CalculationError: NotANumber, or Overflow for a value too large for a
+// double.  Linear in the length of the text.
 double TextToNumber(std::string_view text, const NumberLocale &locale);
 
 // General format: at most 15 significant digits, trailing zeros and a

@@ -17,6 +17,8 @@ namespace {
 const NumberLocale english{".", ","};
 const NumberLocale german{",", "."};
 const NumberLocale french{",", "\u202F"};
+const NumberLocale russian{",", "\u00A0"};
+const NumberLocale swiss{".", "\u2019"};
 const NumberLocale ungrouped{".", ""};
 
 double toNumber(const QString &text, const NumberLocale &locale)
@@ -32,8 +34,8 @@ class TestNumberText : public QObject {
 private slots:
     void textToNumber_data();
     void textToNumber();
-    void notANumber_data();
-    void notANumber();
+    void rejected_data();
+    void rejected();
     void longTexts_data();
     void longTexts();
     void numberToText_data();
@@ -71,11 +73,19 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("en: subnormal") << "5e-324" << english << 4.9406564584124654e-324;
     QTest::newRow("en: underflow to zero") << "1e-400" << english << 0.0;
     QTest::newRow("en: underflow to minus zero") << "-1e-400" << english << -0.0;
+    QTest::newRow("en: exponent beyond 64 bits, underflow")
+        << "1e-9223372036854775808" << english << 0.0;
     QTest::newRow("de: decimal comma") << "0,18" << german << 0.18;
     QTest::newRow("de: grouped with fraction") << "1.000,5" << german << 1000.5;
     QTest::newRow("de: exponent") << "1,5e3" << german << 1500.0;
     QTest::newRow("fr: narrow no-break space groups") << "1\u202F000,5" << french << 1000.5;
     QTest::newRow("fr: plain space groups") << "12 345 678" << french << 12345678.0;
+    QTest::newRow("fr: no-break space groups") << "1\u00A0000,5" << french << 1000.5;
+    QTest::newRow("ru: no-break space groups") << "1\u00A0000,5" << russian << 1000.5;
+    QTest::newRow("ru: plain space groups") << "1 000,5" << russian << 1000.5;
+    QTest::newRow("ru: narrow no-break space groups") << "1\u202F000,5" << russian << 1000.5;
+    QTest::newRow("ch: right single quote groups") << "1\u2019000.5" << swiss << 1000.5;
+    QTest::newRow("ch: apostrophe groups") << "1'000'000" << swiss << 1000000.0;
 }
 
 void TestNumberText::textToNumber()
@@ -83,36 +93,52 @@ void TestNumberText::textToNumber()
     QFETCH(QString, text);
     QFETCH(NumberLocale, locale);
     QFETCH(double, expected);
-    QCOMPARE_EXACT(toNumber(text, locale), expected);
+    double value = 0.0;
+    QVERIFY_THROWS_NO_EXCEPTION(value = toNumber(text, locale));
+    QCOMPARE_EXACT(value, expected);
 }
 
-void TestNumberText::notANumber_data()
+void TestNumberText::rejected_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<NumberLocale>("locale");
+    QTest::addColumn<CalculationError::Cause>("cause");
 
     const char *const englishRejects[] = {
-        "",       "   ",      "abc",          "12abc",        "1 2",       "1.2.3",
-        "+-5",    "--5",      "- 5",          "5-",           ".",         "-",
-        "+",      "e5",       "1e",           "1e+",          "1e2.5",     "$100",
-        "inf",    "-inf",     "nan",          "infinity",     "0x10",      "1,00",
-        "1,0000", "1000,000", ",100",         "1,,000",       "1,000,",    "1.000,5",
-        "1e999",  "-1e999",   "\u0661\u0662", "\uFF11\uFF12", "1\u00A0000"};
+        "",        "   ",      "abc",          "12abc",        "1 2",        "1.2.3",
+        "+-5",     "--5",      "- 5",          "5-",           ".",          "-",
+        "+",       "e5",       "1e",           "1e+",          "1e2.5",      "$100",
+        "inf",     "-inf",     "nan",          "infinity",     "0x10",       "1,00",
+        "1,0000",  "1000,000", ",100",         "1,,000",       "1,000,",     "0,001",
+        "000,000", "1.000,5",  "\u0661\u0662", "\uFF11\uFF12", "1\u00A0000", "1'000"};
     for (const char *text : englishRejects)
-        QTest::addRow("en: \"%s\"", text) << QString::fromUtf8(text) << english;
+        QTest::addRow("en: \"%s\"", text)
+            << QString::fromUtf8(text) << english << CalculationError::Cause::NotANumber;
 
-    QTest::newRow("de: decimal point") << "0.18" << german;
-    QTest::newRow("de: english grouping") << "1,000.5" << german;
-    QTest::newRow("ungrouped: group separator") << "1,000" << ungrouped;
-    QTest::newRow("fr: space not between threes") << "1 00" << french;
+    QTest::newRow("de: decimal point") << "0.18" << german << CalculationError::Cause::NotANumber;
+    QTest::newRow("de: english grouping")
+        << "1,000.5" << german << CalculationError::Cause::NotANumber;
+    QTest::newRow("ungrouped: group separator")
+        << "1,000" << ungrouped << CalculationError::Cause::NotANumber;
+    QTest::newRow("fr: space not between threes")
+        << "1 00" << french << CalculationError::Cause::NotANumber;
+
+    QTest::newRow("en: too large") << "1e999" << english << CalculationError::Cause::Overflow;
+    QTest::newRow("en: too large, negative")
+        << "-1e999" << english << CalculationError::Cause::Overflow;
+    QTest::newRow("en: just above the largest double")
+        << "1.7976931348623159e308" << english << CalculationError::Cause::Overflow;
+    QTest::newRow("en: exponent beyond 64 bits")
+        << "1e9223372036854775808" << english << CalculationError::Cause::Overflow;
 }
 
-void TestNumberText::notANumber()
+void TestNumberText::rejected()
 {
     QFETCH(QString, text);
     QFETCH(NumberLocale, locale);
+    QFETCH(CalculationError::Cause, cause);
     QVERIFY_THROWS_EXCEPTION(CalculationError, toNumber(text, locale));
-    QCOMPARE(errorCause([&] { toNumber(text, locale); }), CalculationError::Cause::NotANumber);
+    QCOMPARE(errorCause([&] { toNumber(text, locale); }), cause);
 }
 
 void TestNumberText::longTexts_data()
@@ -144,8 +170,11 @@ void TestNumberText::longTexts()
     QFETCH(std::string, text);
     QFETCH(bool, valid);
     QFETCH(double, expected);
-    if (valid)
-        QCOMPARE_EXACT(runtime::TextToNumber(text, english), expected);
+    if (valid) {
+        double value = 0.0;
+        QVERIFY_THROWS_NO_EXCEPTION(value = runtime::TextToNumber(text, english));
+        QCOMPARE_EXACT(value, expected);
+    }
     else
         QVERIFY_THROWS_EXCEPTION(CalculationError, runtime::TextToNumber(text, english));
 }
