@@ -71,6 +71,7 @@ private slots:
     void messageBoxesComeBeforeTheResults();
     void resetClearsTextsAndKeepsTheKind();
     void numbersUseTheGivenLocale();
+    void numbersFollowTheSystemLocaleByDefault();
     void megabyteOfTextIsKeptAndRefusedSilently();
     void geometryKeepsTheDesignProportions_data();
     void geometryKeepsTheDesignProportions();
@@ -410,6 +411,24 @@ void TestForm1::numbersUseTheGivenLocale()
     clickCompute();
     QCOMPARE(text("Text4")->text(), "$5,36226181928646");
     QCOMPARE(text("Text5")->text(), "11");
+}
+
+// The test set runs this once more under a German system locale, naming in
+// EXPECTED_DECIMAL_POINT the separator that locale must bring.
+void TestForm1::numbersFollowTheSystemLocaleByDefault()
+{
+    const QLocale system = QLocale::system();
+    const QString expectedPoint = qEnvironmentVariable("EXPECTED_DECIMAL_POINT", ".");
+    QCOMPARE(system.decimalPoint(), expectedPoint);
+
+    Form1 form;
+    form.Load();
+    form.findChild<QLineEdit *>("Text1")->setText("100");
+    form.findChild<QLineEdit *>("Text2")->setText("12");
+    form.findChild<QLineEdit *>("Text3")->setText(system.toString(1000));
+    QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QCOMPARE(form.findChild<QLineEdit *>("Text4")->text(), "$5" + expectedPoint + "36226181928646");
+    QCOMPARE(form.findChild<QLineEdit *>("Text5")->text(), "11");
 }
 
 void TestForm1::megabyteOfTextIsKeptAndRefusedSilently()
