@@ -180,6 +180,6 @@ void Form1::layOutControls()
         {Text4, {3720, 4320, 2295, 285}},   {Label6, {240, 4800, 2895, 315}},
         {Text5, {3720, 4800, 2295, 285}},   {Frame1, {120, 1920, 6255, 5295}},
     };
-    pixelsPerTwip_ = window::FittingPixelsPerTwip(placements, font());
-    setFixedSize(window::ToPixels(clientArea, pixelsPerTwip_).size());
+    const double pixelsPerTwip = window::FittingPixelsPerTwip(placements, font());
+    setFixedSize(window::ToPixels(clientArea, pixelsPerTwip).size());
 }

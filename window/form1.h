@@ -35,9 +35,6 @@ public:
     // The Load event, raised by the start service before the window first shows.
     void Load();
 
-    // Pixels per twip of the current layout.
-    double pixelsPerTwip() const { return pixelsPerTwip_; }
-
 private:
     void Command1Click();
     void Command2Click();
@@ -46,7 +43,6 @@ private:
     void layOutControls();
 
     runtime::NumberLocale numberLocale_;
-    double pixelsPerTwip_ = 1.0 / 15.0;
 
     QLabel *Image1 = nullptr;
     QLabel *Label7 = nullptr;

@@ -93,7 +93,8 @@ double FittingPixelsPerTwip(const std::vector<Placement> &placements, const QFon
             return CaptionFits(placement.widget, placement.widget->size());
         });
     };
-    for (int step = 0; step < 50 && !allFit(scale * DesignPixelsPerTwip); ++step)
+    // The last scale tried is the one returned, so the placement matches it.
+    for (int step = 0; !allFit(scale * DesignPixelsPerTwip) && step < 50; ++step)
         scale *= 1.02;
     return scale * DesignPixelsPerTwip;
 }
