@@ -1,5 +1,7 @@
 #include "runtime/message_box.h"
 
+#include "runtime/qt_text.h"
+
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
@@ -20,7 +22,7 @@ void ShowMessageBox(QWidget *parent, const QString &title, const QString &prompt
 MessagePresenter MessageBoxPresenter(QWidget *parent, const QString &title)
 {
     return [parent = QPointer<QWidget>(parent), title](std::string_view prompt) {
-        ShowMessageBox(parent, title, QString::fromUtf8(prompt.data(), qsizetype(prompt.size())));
+        ShowMessageBox(parent, title, ToQString(prompt));
     };
 }
 

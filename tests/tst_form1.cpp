@@ -2,6 +2,7 @@
 
 #include "calc/payoff_schedule.h"
 #include "runtime/message_box.h"
+#include "runtime/qt_text.h"
 #include "window/compute_command.h"
 #include "window/form1.h"
 
@@ -24,15 +25,10 @@ namespace {
 const runtime::NumberLocale english{".", ","};
 const runtime::NumberLocale german{",", "."};
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-const QString paymentMessage = fromUtf8(window::MissingPaymentMessage);
-const QString rateMessage = fromUtf8(window::MissingRateMessage);
-const QString balanceMessage = fromUtf8(window::MissingBalanceMessage);
-const QString limitMessage = fromUtf8(calc::MonthLimitMessage);
+const QString paymentMessage = runtime::ToQString(window::MissingPaymentMessage);
+const QString rateMessage = runtime::ToQString(window::MissingRateMessage);
+const QString balanceMessage = runtime::ToQString(window::MissingBalanceMessage);
+const QString limitMessage = runtime::ToQString(calc::MonthLimitMessage);
 
 const QStringList textNames = {"Text1", "Text2", "Text3", "Text4", "Text5"};
 

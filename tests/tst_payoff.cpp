@@ -3,6 +3,7 @@
 
 #include "calc/payoff_computation.h"
 #include "calc/payoff_schedule.h"
+#include "runtime/qt_text.h"
 
 #include <QTest>
 
@@ -17,7 +18,7 @@ namespace {
 
 const runtime::NumberLocale english{".", ","};
 const runtime::NumberLocale german{",", "."};
-const QString limitMessage = QString::fromUtf8(MonthLimitMessage.data(), MonthLimitMessage.size());
+const QString limitMessage = runtime::ToQString(MonthLimitMessage);
 
 struct Texts {
     QString interest;

@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "calc/payoff_computation.h"
+#include "runtime/qt_text.h"
 #include "window/compute_command.h"
 #include "window/twip_layout.h"
 
@@ -26,11 +27,6 @@ constexpr auto introduction =
     "paying off their debts. ";
 
 constexpr window::TwipRect clientArea{0, 0, 6495, 7335};
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 template <typename Control>
 Control *makeControl(QWidget *container, const char *name)
@@ -145,7 +141,8 @@ void Form1::createControls()
     Label5->setWordWrap(true);
 
     Combo1 = makeControl<QComboBox>(Frame1, "Combo1");
-    Combo1->addItems({fromUtf8(calc::FixedKind), fromUtf8(calc::DecliningKind)});
+    Combo1->addItems(
+        {runtime::ToQString(calc::FixedKind), runtime::ToQString(calc::DecliningKind)});
 
     Command1 = makeButton(Frame1, "Command1", QStringLiteral("Compute"));
     Command2 = makeButton(Frame1, "Command2", QStringLiteral("Reset"));

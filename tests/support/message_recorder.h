@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/message.h"
+#include "runtime/qt_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,8 @@
 class MessageRecorder {
 public:
     MessageRecorder()
-        : previous_(runtime::InstallMessagePresenter([this](std::string_view prompt) {
-              messages.append(QString::fromUtf8(prompt.data(), qsizetype(prompt.size())));
-          }))
+        : previous_(runtime::InstallMessagePresenter(
+              [this](std::string_view prompt) { messages.append(runtime::ToQString(prompt)); }))
     {
     }
     ~MessageRecorder() { runtime::InstallMessagePresenter(std::move(previous_)); }
