@@ -8,6 +8,7 @@
 set -eu
 program=$1
 close_window=$2
+. "$(dirname "$0")/private_x_server.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -24,20 +25,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+start_x_server "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
 program_pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quenvale$' | head -n 1) ||
+window=$(wait_for_window) ||
     fail "no visible window titled Quenvale: $(cat "$work/program.log")"
 echo "window $window"
 
