@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the calculation's two costly paths: reading a long pasted text
 // (must stay linear in its length) and a computation that runs to the
 // month limit (the longest one there is).

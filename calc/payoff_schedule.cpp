@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/payoff_schedule.h"
 
 #include "runtime/checked_arithmetic.h"

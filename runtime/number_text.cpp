@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/number_text.h"
 
 #include "runtime/calculation_error.h"

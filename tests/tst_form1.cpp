@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/message_box_answerer.h"
 
 #include "calc/payoff_schedule.h"
-#include "runtime/message_box.h"
-#include "runtime/qt_text.h"
+#include "runtime/qt/message_box.h"
+#include "runtime/qt/qt_text.h"
 #include "window/compute_command.h"
 #include "window/form1.h"
 

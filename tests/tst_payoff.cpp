@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/exact.h"
 #include "support/message_recorder.h"
 
 #include "calc/payoff_computation.h"
 #include "calc/payoff_schedule.h"
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 
 #include <QTest>
 

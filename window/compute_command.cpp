@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/compute_command.h"
 
 #include "runtime/calculation_error.h"

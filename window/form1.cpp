@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
 #include "calc/payoff_computation.h"
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 #include "window/compute_command.h"
 #include "window/twip_layout.h"
 

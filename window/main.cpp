@@ -1,4 +1,5 @@
-#include "runtime/start.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/qt/start.h"
 #include "window/form1.h"
 
 int main(int argc, char *argv[])

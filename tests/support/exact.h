@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Exact comparison of doubles for tests.  QCOMPARE on doubles is fuzzy; these

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "runtime/message.h"
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X11 window to close, as a window manager's close button does: a
 // WM_DELETE_WINDOW message.  Usage: close_window <window id>
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that run the program on an X server of their own.
 
 # start_x_server DIR: starts Xvfb on a free display, its log in DIR/xvfb.log,

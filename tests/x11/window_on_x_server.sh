@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a private Xvfb server with the xcb platform and checks
 # what the window system sees: a window titled exactly "Quenvale" whose
 # minimum and maximum sizes are its size, with no minimize or maximize button

@@ -1,20 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Quenvale's one window.
-//
-//   main.cpp            the entry point: runtime::Start<Form1>.
-//   Form1 (this file)   the controls, their layout, and three handlers: Load
-//                       selects "Fixed"; Compute reads the fields, calls
-//                       RunCompute once and writes the two results; Reset
-//                       clears the texts.  The window never computes.
-//   compute_command.h   the input checks and the silent error trap around
-//                       calc::ComputePayoff (see calc/payoff_computation.h).
+// Quenvale's one window: the controls, their layout, and three handlers.
+// Load selects "Fixed"; Compute reads the fields, calls RunCompute once and
+// writes the two results; Reset clears the texts.  The window never
+// computes.  Where this sits in the program: README.md, "Layout".
 //
 // The layout is a table of rectangles in twips, scaled as a whole to the
 // default font so that no caption is clipped (twip_layout.h).
 
 #include "runtime/number_text.h"
-#include "runtime/system_locale.h"
+#include "runtime/qt/system_locale.h"
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/message_box.h"
+#include "runtime/qt/message_box.h"
 
 #include <QApplication>
 #include <QString>

@@ -1,19 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Quenvale estimates how long one debt takes to pay off and the average
-// interest it costs each month.
-//
-//   window/   Form1, the one window.  Its Compute command reads the fields,
-//             calls ComputePayoff once and writes the two result texts; it
-//             never computes.  The entry point lives here too.
-//   calc/     ComputePayoff (this file): texts in, texts out.  It runs one of
-//             the schedules of payoff_schedule.h twice, once for the month
-//             count and once for the total interest.
-//   runtime/  Services beneath both: checked arithmetic that raises
-//             CalculationError, number text in the user's notation, exact
-//             text comparison, and ShowMessage through an installed presenter.
-//
-// calc depends only on runtime; the build enforces it.
+// ComputePayoff: the texts the user typed in, the two result texts out.  It
+// runs one of the schedules of payoff_schedule.h twice, once for the month
+// count and once for the total interest.  Where this sits in the program:
+// README.md, "Layout".
 
 #include "runtime/number_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Month-by-month payoff of one debt.  Interest is charged on the balance

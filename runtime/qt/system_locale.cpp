@@ -1,4 +1,5 @@
-#include "runtime/system_locale.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/qt/system_locale.h"
 
 #include <QLocale>
 

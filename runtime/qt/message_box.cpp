@@ -1,6 +1,7 @@
-#include "runtime/message_box.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/qt/message_box.h"
 
-#include "runtime/qt_text.h"
+#include "runtime/qt/qt_text.h"
 
 #include <QIcon>
 #include <QMessageBox>

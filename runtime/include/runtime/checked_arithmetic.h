@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // IEEE 754 double arithmetic in which no infinity or NaN ever comes out:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Absolute placement of controls from a table of twip rectangles (1/1440
