@@ -14,9 +14,10 @@ namespace runtime {
 struct ProjectDescription {
     // The application title: message boxes carry it.
     QString title;
-    // Reverse-DNS name of the desktop entry, the icon and the metainfo; the
-    // window system gets it as the Wayland app_id and the X11 desktop file.
+    // Reverse-DNS name of the desktop entry, the icon and the metainfo; a
+    // Wayland compositor gets it as the window's app_id.
     QString applicationId;
+    // The build's version (the CMake project version), such as "1.0.0".
     QString version;
 };
 
