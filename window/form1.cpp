@@ -3,6 +3,7 @@
 
 #include "calc/payoff_computation.h"
 #include "runtime/qt/qt_text.h"
+#include "window/application_icon.h"
 #include "window/compute_command.h"
 #include "window/twip_layout.h"
 
@@ -73,7 +74,7 @@ Form1::Form1(runtime::NumberLocale numberLocale, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quenvale"));
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
+    setWindowIcon(window::ApplicationIcon());
 
     createControls();
 

@@ -4,5 +4,7 @@
 
 int main(int argc, char *argv[])
 {
-    return runtime::Start<Form1>(argc, argv, {QStringLiteral("Quenvale")});
+    return runtime::Start<Form1>(argc, argv,
+                                 {QStringLiteral("Quenvale"), QStringLiteral(QUENVALE_APP_ID),
+                                  QStringLiteral(QUENVALE_VERSION)});
 }
