@@ -31,6 +31,8 @@ struct NumberLocale {
     // the sign itself ("\u061C-" in Arabic, "\u200E\u2212" in Persian).
     std::string minusSign = "-";
     std::string plusSign = "+";
+
+    bool operator==(const NumberLocale &) const = default;
 };
 
 // Accepts, with blanks (space, tab) around it: an optional sign, digits with
