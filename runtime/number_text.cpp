@@ -76,8 +76,7 @@ public:
     {
         const std::string_view own = locale.groupSeparator;
         const std::string_view decimal = locale.decimalSeparator;
-        if (own.empty() || own == decimal || locale.firstGroupSize == 0 ||
-            locale.otherGroupSize == 0)
+        if (own.empty() || locale.firstGroupSize == 0 || locale.otherGroupSize == 0)
             return;
         accepted_[0] = own;
         if (own == noBreakSpace)
@@ -86,6 +85,7 @@ public:
             accepted_ = {own, " ", noBreakSpace};
         else if (own == rightSingleQuote)
             accepted_ = {own, "'", {}};
+        // Where the decimal separator is one of them, it always means the decimal.
         for (std::string_view &separator : accepted_) {
             if (separator == decimal)
                 separator = {};
@@ -155,19 +155,34 @@ std::string withAsciiDigitsAndSigns(std::string_view text, const NumberLocale &l
         return {'\0', 0};
     };
 
+    // The bytes that may open a digit or sign to map; the rest is copied a
+    // run at a time.
+    std::array<bool, 256> mayMap{};
+    std::fill(mayMap.begin() + 0x80, mayMap.end(), true);
+    for (const std::string_view sign :
+         {std::string_view("-+"), minus.substr(0, 1), plus.substr(0, 1)}) {
+        for (const char c : sign)
+            mayMap[static_cast<unsigned char>(c)] = true;
+    }
+
     std::string ascii;
     ascii.reserve(text.size());
     bool asciiDigitSeen = false;
     bool ownDigitSeen = false;
     std::size_t position = 0;
     while (position < text.size()) {
-        const std::string_view rest = text.substr(position);
-        if (isDigit(rest.front())) {
-            asciiDigitSeen = true;
-            ascii += rest.front();
-            ++position;
+        std::size_t runEnd = position;
+        while (runEnd < text.size() && !mayMap[static_cast<unsigned char>(text[runEnd])])
+            ++runEnd;
+        if (runEnd > position) {
+            const std::string_view run = text.substr(position, runEnd - position);
+            if (ownDigits && !asciiDigitSeen)
+                asciiDigitSeen = std::any_of(run.begin(), run.end(), isDigit);
+            ascii.append(run);
+            position = runEnd;
             continue;
         }
+        const std::string_view rest = text.substr(position);
         if (ownDigits) {
             const auto &digits = locale.digits;
             const auto digit =

@@ -38,9 +38,9 @@ struct NumberLocale {
 // Accepts, with blanks (space, tab) around it: an optional sign, digits with
 // an optional decimal separator, and an optional exponent (1e3, 2.5E-2).
 // Digits are the locale's own or ASCII 0-9, one system throughout the text.
-// A sign is the locale's own (the sign character with at most one
-// bidirectional mark, U+200E, U+200F or U+061C, before and one after it), or
-// ASCII + or -.  The whole part may be grouped with the group separator in
+// A sign is ASCII + or -, or the locale's own sign character (U+2212 in
+// Swedish), with at most one bidirectional mark (U+200E, U+200F, U+061C)
+// before it and one after it.  The whole part may be grouped with the group separator in
 // the locale's group sizes (12,34,567) or in threes (1,234,567), its first
 // group no longer than the others and not starting with 0.  Where that
 // separator is a no-break space, a plain space or the other no-break space
