@@ -214,7 +214,6 @@ void TestNumberText::rejected_data()
         {"in: lead longer than the other groups", "123,45,678", indian},
         {"in: grouped 0 lead", "0,12,345", indian},
         {"mr: Devanagari and ASCII digits mixed", "१2", marathi},
-        {"ff: Adlam digit cut short", "\xF0\x9E\xA5", adlam},
     };
     for (const auto &reject : notationRejects)
         QTest::newRow(reject.name) << QString::fromUtf8(reject.text) << reject.locale
