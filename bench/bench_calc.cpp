@@ -25,6 +25,22 @@ void textToNumberFraction(benchmark::State &state)
 }
 BENCHMARK(textToNumberFraction)->RangeMultiplier(8)->Range(1 << 10, 1 << 22)->Complexity();
 
+// The same in Arabic-Indic digits, which are mapped to ASCII before reading.
+void textToNumberOwnDigits(benchmark::State &state)
+{
+    runtime::NumberLocale arabic{"\u066B", "\u066C"};
+    for (std::size_t digit = 0; digit < arabic.digits.size(); ++digit)
+        arabic.digits[digit] = {'\xD9', static_cast<char>('\xA0' + digit)};
+    std::string text = "\u0660\u066B";
+    while (text.size() < static_cast<std::size_t>(state.range(0)))
+        text += "\u0663";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runtime::TextToNumber(text, arabic));
+    state.SetComplexityN(state.range(0));
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(textToNumberOwnDigits)->RangeMultiplier(8)->Range(1 << 10, 1 << 22)->Complexity();
+
 void textToNumberGroupsOverflow(benchmark::State &state)
 {
     std::string text = "1";

@@ -28,7 +28,7 @@ PayoffTexts ComputePayoff(std::string_view paymentText, std::string_view rateTex
     const double average = runtime::Div(totalInterest, months);
 
     return {"$" + runtime::NumberToText(average, locale),
-            runtime::NumberToText(static_cast<std::int16_t>(months))};
+            runtime::NumberToText(static_cast<std::int16_t>(months), locale)};
 }
 
 } // namespace calc

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <cfloat>
 #include <limits>
 #include <string>
@@ -21,6 +22,44 @@ const NumberLocale french{",", "\u202F"};
 const NumberLocale russian{",", "\u00A0"};
 const NumberLocale swiss{".", "\u2019"};
 const NumberLocale ungrouped{".", ""};
+// One character for both: a comma is always the decimal separator.
+const NumberLocale commaForBoth{",", ","};
+
+std::array<std::string, 10> digitsFrom(char32_t zero)
+{
+    std::array<std::string, 10> digits;
+    for (std::size_t value = 0; value < digits.size(); ++value) {
+        const char32_t digit = zero + static_cast<char32_t>(value);
+        digits[value] = QString::fromUcs4(&digit, 1).toStdString();
+    }
+    return digits;
+}
+
+// Arabic-Indic digits, Arabic separators, signs led by the Arabic letter mark.
+const NumberLocale arabic{.decimalSeparator = "\u066B",
+                          .groupSeparator = "\u066C",
+                          .digits = digitsFrom(U'\u0660'),
+                          .minusSign = "\u061C-",
+                          .plusSign = "\u061C+"};
+// Extended Arabic-Indic digits, U+2212 minus led by a left-to-right mark.
+const NumberLocale persian{.decimalSeparator = "\u066B",
+                           .groupSeparator = "\u066C",
+                           .digits = digitsFrom(U'\u06F0'),
+                           .minusSign = "\u200E\u2212",
+                           .plusSign = "\u200E+"};
+// The same digits, the sign between two left-to-right marks.
+const NumberLocale kashmiri{.decimalSeparator = "\u066B",
+                            .groupSeparator = "\u066C",
+                            .digits = digitsFrom(U'\u06F0'),
+                            .minusSign = "\u200E-\u200E",
+                            .plusSign = "\u200E+\u200E"};
+const NumberLocale indian{.firstGroupSize = 3, .otherGroupSize = 2};
+const NumberLocale marathi{
+    .firstGroupSize = 3, .otherGroupSize = 2, .digits = digitsFrom(U'\u0966')};
+const NumberLocale swedish{
+    .decimalSeparator = ",", .groupSeparator = "\u00A0", .minusSign = "\u2212"};
+// Adlam digits lie outside the Basic Multilingual Plane.
+const NumberLocale adlam{.groupSeparator = "\u2E41", .digits = digitsFrom(U'\U0001E950')};
 
 double toNumber(const QString &text, const NumberLocale &locale)
 {
@@ -87,6 +126,33 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("ru: narrow no-break space groups") << "1\u202F000,5" << russian << 1000.5;
     QTest::newRow("ch: right single quote groups") << "1\u2019000.5" << swiss << 1000.5;
     QTest::newRow("ch: apostrophe groups") << "1'000'000" << swiss << 1000000.0;
+    QTest::newRow("comma for both: one thousandth") << "1,000" << commaForBoth << 1.0;
+    QTest::newRow("comma for both: fraction") << "12,5" << commaForBoth << 12.5;
+
+    QTest::newRow("ar: own digits and separators")
+        << "١٢\u066C٣٤٥\u066C٦٧٨\u066B٥" << arabic << 12345678.5;
+    QTest::newRow("ar: minus led by the Arabic letter mark")
+        << "\u061C-١٢\u066B٥" << arabic << -12.5;
+    QTest::newRow("ar: plus led by the Arabic letter mark") << "\u061C+١٢" << arabic << 12.0;
+    QTest::newRow("ar: ASCII minus typed") << "-١٢\u066B٥" << arabic << -12.5;
+    QTest::newRow("ar: ASCII digits typed") << "1000" << arabic << 1000.0;
+    QTest::newRow("ar: ASCII digits typed with own separator") << "12\u066B5" << arabic << 12.5;
+    QTest::newRow("ar: exponent in own digits and sign")
+        << "١\u066B٥e\u061C-٠٥" << arabic << 1.5e-5;
+    QTest::newRow("fa: own digits") << "۲۵۰\u066C۰۰۰\u066B۷۵" << persian << 250000.75;
+    QTest::newRow("fa: U+2212 minus led by a left-to-right mark")
+        << "\u200E\u2212۰\u066B۱۸" << persian << -0.18;
+    QTest::newRow("fa: U+2212 minus without its mark") << "\u2212۱۲" << persian << -12.0;
+    QTest::newRow("ks: minus between left-to-right marks")
+        << "\u200E-\u200E۱\u066C۲۳۴\u066B۵" << kashmiri << -1234.5;
+    QTest::newRow("sv: U+2212 minus") << "\u221212,5" << swedish << -12.5;
+    QTest::newRow("sv: ASCII minus typed") << "-12,5" << swedish << -12.5;
+    QTest::newRow("in: lakh and crore groups") << "1,23,45,678.5" << indian << 12345678.5;
+    QTest::newRow("in: one group") << "12,345" << indian << 12345.0;
+    QTest::newRow("in: groups of three typed") << "12,345,678.5" << indian << 12345678.5;
+    QTest::newRow("mr: Devanagari digits in lakh groups") << "१२,३४,५६७.५" << marathi << 1234567.5;
+    QTest::newRow("ff: Adlam digits, beyond the BMP")
+        << "𞥑\u2E41𞥒𞥓𞥔\u2E41𞥕𞥖𞥗.𞥕" << adlam << 1234567.5;
 }
 
 void TestNumberText::textToNumber()
@@ -123,6 +189,35 @@ void TestNumberText::rejected_data()
         << "1,000" << ungrouped << CalculationError::Cause::NotANumber;
     QTest::newRow("fr: space not between threes")
         << "1 00" << french << CalculationError::Cause::NotANumber;
+    QTest::newRow("comma for both: two separators")
+        << "1,000,000" << commaForBoth << CalculationError::Cause::NotANumber;
+
+    const struct {
+        const char *name;
+        const char *text;
+        const NumberLocale &locale;
+    } notationRejects[] = {
+        {"ar: ASCII and own digits mixed", "1٢", arabic},
+        {"ar: ASCII digit in an own-digit fraction", "١\u066B5", arabic},
+        {"ar: own digits with an ASCII exponent", "١e5", arabic},
+        {"ar: mark without a sign", "\u061C١٢", arabic},
+        {"ar: two marks before the sign", "\u061C\u061C-١٢", arabic},
+        {"ar: sign after the number", "١٢\u061C-", arabic},
+        {"ar: two signs", "\u061C-\u061C-١٢", arabic},
+        {"ar: mark between digits", "١\u061C٢", arabic},
+        {"ar: group not between threes", "١\u066C٢٣", arabic},
+        {"ar: Western decimal point", "١٢.٥", arabic},
+        {"fa: Arabic-Indic digits are another system", "١٢", persian},
+        {"en: U+2212 minus is not the locale's", "\u22125", english},
+        {"in: lakh group of three", "1,234,56,789", indian},
+        {"in: last group of two", "1,23,45", indian},
+        {"in: lead longer than the other groups", "123,45,678", indian},
+        {"in: grouped 0 lead", "0,12,345", indian},
+        {"mr: Devanagari and ASCII digits mixed", "१2", marathi},
+    };
+    for (const auto &reject : notationRejects)
+        QTest::newRow(reject.name) << QString::fromUtf8(reject.text) << reject.locale
+                                   << CalculationError::Cause::NotANumber;
 
     QTest::newRow("en: too large") << "1e999" << english << CalculationError::Cause::Overflow;
     QTest::newRow("en: too large, negative")
@@ -201,6 +296,17 @@ void TestNumberText::numberToText_data()
     QTest::newRow("smallest without exponent") << 0.0001 << english << "0.0001";
     QTest::newRow("exponent below 1e-4") << 0.000015 << german << "1,5e-05";
     QTest::newRow("largest double") << DBL_MAX << english << "1.79769313486232e+308";
+    QTest::newRow("ar: own digits and separator")
+        << 5.362261819286456 << arabic << "٥\u066B٣٦٢٢٦١٨١٩٢٨٦٤٦";
+    QTest::newRow("ar: zero") << 0.0 << arabic << "٠";
+    QTest::newRow("ar: own minus sign") << -2.5 << arabic << "\u061C-٢\u066B٥";
+    QTest::newRow("ar: exponent in own digits and signs")
+        << 1.5e15 << arabic << "١\u066B٥e\u061C+١٥";
+    QTest::newRow("fa: own minus sign")
+        << -0.000015 << persian << "\u200E\u2212۱\u066B۵e\u200E\u2212۰۵";
+    QTest::newRow("mr: Devanagari digits") << 1234567.5 << marathi << "१२३४५६७.५";
+    QTest::newRow("ff: Adlam digits") << 12.5 << adlam << "𞥑𞥒.𞥕";
+    QTest::newRow("sv: ASCII digits keep the ASCII minus") << -2.5 << swedish << "-2,5";
 }
 
 void TestNumberText::numberToText()
@@ -216,6 +322,10 @@ void TestNumberText::countToText()
     QCOMPARE(runtime::NumberToText(std::int16_t{601}), "601");
     QCOMPARE(runtime::NumberToText(std::int16_t{0}), "0");
     QCOMPARE(runtime::NumberToText(std::int16_t{11}), "11");
+    QCOMPARE(runtime::NumberToText(std::int16_t{601}, german), "601");
+    QCOMPARE(runtime::NumberToText(std::int16_t{601}, arabic), "٦٠١");
+    QCOMPARE(runtime::NumberToText(std::int16_t{11}, marathi), "११");
+    QCOMPARE(runtime::NumberToText(std::int16_t{-1}, persian), "\u200E\u2212۱");
 }
 
 void TestNumberText::nonFiniteHasNoText()

@@ -7,10 +7,10 @@ class QLocale;
 
 namespace runtime {
 
-// The separators people of locale write numbers with.
+// The notation people of locale write numbers in.
 NumberLocale NumberLocaleOf(const QLocale &locale);
 
-// The separators of the user's system locale.
+// The number notation of the user's system locale.
 NumberLocale SystemNumberLocale();
 
 } // namespace runtime
