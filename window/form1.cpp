@@ -120,9 +120,10 @@ void Form1::Command2Click()
         text->clear();
 }
 
+// A new application or desktop palette reaches the window as a PaletteChange.
 void Form1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange)
         colourHeading();
     QWidget::changeEvent(event);
 }
