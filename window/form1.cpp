@@ -132,8 +132,8 @@ void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // The native window exists from the first show on.
-    connect(windowHandle(), &QWindow::screenChanged, this, &Form1::adaptToScreen,
-            Qt::UniqueConnection);
+    if (const QWindow *window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &Form1::adaptToScreen, Qt::UniqueConnection);
     adaptToScreen();
 }
 
