@@ -111,6 +111,8 @@ private slots:
     void designProportionsAreKept();
     void headingIsCentredOnTheLogo_data() { addFontSizes(); }
     void headingIsCentredOnTheLogo();
+    void windowSizeOnSmallScreens_data();
+    void windowSizeOnSmallScreens();
 
 private:
     static void addFontSizes();
@@ -220,6 +222,32 @@ void TestLayout::headingIsCentredOnTheLogo()
              qPrintable(QStringLiteral("heading centre %1, logo centre %2")
                             .arg(textCentre2 / 2.0)
                             .arg(logoCentre2 / 2.0)));
+}
+
+void TestLayout::windowSizeOnSmallScreens_data()
+{
+    QTest::addColumn<QSize>("designed");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<QSize>("expected");
+
+    // Scroll bars 15 px wide, 16 px high.
+    // clang-format off
+    QTest::newRow("room to spare: as designed")             << QSize(534, 604) << QSize(1366, 732) << QSize(534, 604);
+    QTest::newRow("exactly the room: as designed")          << QSize(534, 604) << QSize(534, 604)  << QSize(534, 604);
+    QTest::newRow("too tall: wider by the bar")             << QSize(534, 604) << QSize(911, 498)  << QSize(549, 498);
+    QTest::newRow("too tall, no room for the bar: both")    << QSize(534, 604) << QSize(540, 498)  << QSize(540, 498);
+    QTest::newRow("too wide: taller by the bar")            << QSize(800, 300) << QSize(700, 768)  << QSize(700, 316);
+    QTest::newRow("too wide, the bar makes it too tall")    << QSize(800, 300) << QSize(700, 310)  << QSize(700, 310);
+    QTest::newRow("one pixel too tall")                     << QSize(534, 605) << QSize(600, 604)  << QSize(549, 604);
+    // clang-format on
+}
+
+void TestLayout::windowSizeOnSmallScreens()
+{
+    QFETCH(QSize, designed);
+    QFETCH(QSize, room);
+    QFETCH(QSize, expected);
+    QCOMPARE(window::ScrollingWindowSize(designed, room, QSize(15, 16)), expected);
 }
 
 QTEST_MAIN(TestLayout)

@@ -155,9 +155,6 @@ void Form1::createControls()
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     content_ = new QWidget;
     scrollArea_->setWidget(content_);
-    auto *windowLayout = new QVBoxLayout(this);
-    windowLayout->setContentsMargins(0, 0, 0, 0);
-    windowLayout->addWidget(scrollArea_);
 
     Image1 = makeControl<QLabel>(content_, "Image1");
     Image1->setAlignment(Qt::AlignCenter);
@@ -212,6 +209,10 @@ void Form1::createControls()
 
 void Form1::layOutControls()
 {
+    auto *windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->addWidget(scrollArea_);
+
     // Children of Frame1 are placed before it, so its title is checked
     // against where they are.
     const std::vector<window::Placement> placements = {
@@ -254,14 +255,9 @@ void Form1::fitToScreen()
         frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
     const QSize room = screen()->availableGeometry().size().shrunkBy(frame);
 
-    const QSize designed = content_->size();
-    const int barWidth = scrollArea_->verticalScrollBar()->sizeHint().width();
-    const int barHeight = scrollArea_->horizontalScrollBar()->sizeHint().height();
-    bool vertical = designed.height() > room.height();
-    const bool horizontal = designed.width() + (vertical ? barWidth : 0) > room.width();
-    vertical = vertical || designed.height() + (horizontal ? barHeight : 0) > room.height();
-    const QSize wanted = designed + QSize(vertical ? barWidth : 0, horizontal ? barHeight : 0);
-    setFixedSize(wanted.boundedTo(room));
+    const QSize scrollBars(scrollArea_->verticalScrollBar()->sizeHint().width(),
+                           scrollArea_->horizontalScrollBar()->sizeHint().height());
+    setFixedSize(window::ScrollingWindowSize(content_->size(), room, scrollBars));
 }
 
 // The logo is drawn from its vector source for the screen's pixel density, at
