@@ -237,8 +237,11 @@ void Form1::layOutControls()
     adaptToScreen();
 }
 
+// On the screen the window is on now; its work area changes when panels do.
 void Form1::adaptToScreen()
 {
+    connect(screen(), &QScreen::availableGeometryChanged, this, &Form1::fitToScreen,
+            Qt::UniqueConnection);
     drawLogo();
     fitToScreen();
 }
