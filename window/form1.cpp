@@ -97,6 +97,12 @@ Form1::Form1(runtime::NumberLocale numberLocale, QWidget *parent)
     layOutControls();
 }
 
+// Destroying the controls moves the focus; by then this is no Form1 to follow it.
+Form1::~Form1()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void Form1::Load()
 {
     Combo1->setCurrentIndex(0);

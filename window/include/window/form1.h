@@ -31,6 +31,7 @@ public:
     // numberLocale: how the user writes numbers in the fields.
     explicit Form1(runtime::NumberLocale numberLocale = runtime::SystemNumberLocale(),
                    QWidget *parent = nullptr);
+    ~Form1() override;
 
     // The Load event, raised by the start service before the window first shows.
     void Load();
