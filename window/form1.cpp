@@ -5,17 +5,28 @@
 #include "runtime/qt/qt_text.h"
 #include "window/application_icon.h"
 #include "window/compute_command.h"
+#include "window/heading_colour.h"
 #include "window/twip_layout.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -80,8 +91,16 @@ Form1::Form1(runtime::NumberLocale numberLocale, QWidget *parent)
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *focused) { showFocusedControl(focused); });
 
     layOutControls();
+}
+
+// Destroying the controls moves the focus; by then this is no Form1 to follow it.
+Form1::~Form1()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void Form1::Load()
@@ -107,23 +126,53 @@ void Form1::Command2Click()
         text->clear();
 }
 
+// A new application or desktop palette reaches the window as a PaletteChange.
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourHeading();
+    QWidget::changeEvent(event);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The native window exists from the first show on.
+    if (const QWindow *window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &Form1::adaptToScreen, Qt::UniqueConnection);
+    adaptToScreen();
+}
+
+// The window system reports the frame's size once the window is placed.
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        fitToScreen();
+}
+
 // Created in the focus order: Text1, Text2, Text3, Combo1, Command1, Command2,
 // Text4, Text5.
 void Form1::createControls()
 {
-    Image1 = makeControl<QLabel>(this, "Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/logo.png")));
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    // Only the controls take the focus, so the focus order stays the design's.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    content_ = new QWidget;
+    scrollArea_->setWidget(content_);
+
+    Image1 = makeControl<QLabel>(content_, "Image1");
     Image1->setAlignment(Qt::AlignCenter);
 
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Quenvale"));
+    Label7 = makeLabel(content_, "Label7", QStringLiteral("Quenvale"));
     QFont headingFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold);
     headingFont.setStyleHint(QFont::SansSerif);
     Label7->setFont(headingFont);
-    QPalette headingPalette = Label7->palette();
-    headingPalette.setColor(QPalette::WindowText, Qt::black);
-    Label7->setPalette(headingPalette);
+    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    colourHeading();
 
-    Frame1 = makeControl<QGroupBox>(this, "Frame1");
+    Frame1 = makeControl<QGroupBox>(content_, "Frame1");
     Frame1->setTitle(QStringLiteral("Quenvale "));
 
     Label8 = makeLabel(Frame1, "Label8", QString::fromLatin1(introduction));
@@ -166,6 +215,10 @@ void Form1::createControls()
 
 void Form1::layOutControls()
 {
+    auto *windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->addWidget(scrollArea_);
+
     // Children of Frame1 are placed before it, so its title is checked
     // against where they are.
     const std::vector<window::Placement> placements = {
@@ -180,5 +233,66 @@ void Form1::layOutControls()
         {Text5, {3720, 4800, 2295, 285}},   {Frame1, {120, 1920, 6255, 5295}},
     };
     const double pixelsPerTwip = window::FittingPixelsPerTwip(placements, font());
-    setFixedSize(window::ToPixels(clientArea, pixelsPerTwip).size());
+    content_->resize(window::ToPixels(clientArea, pixelsPerTwip).size());
+
+    // The design's heading box lies a little right of the logo's centre; a
+    // margin on one side centres the heading on the logo at every scale.
+    const int offset = Label7->x() * 2 + Label7->width() - (Image1->x() * 2 + Image1->width());
+    Label7->setContentsMargins(std::max(-offset, 0), 0, std::max(offset, 0), 0);
+
+    adaptToScreen();
+}
+
+// On the screen the window is on now; its work area changes when panels do.
+void Form1::adaptToScreen()
+{
+    connect(screen(), &QScreen::availableGeometryChanged, this, &Form1::fitToScreen,
+            Qt::UniqueConnection);
+    drawLogo();
+    fitToScreen();
+}
+
+// The designed size where the screen's work area has room for it and the
+// window frame; otherwise as much as there is, the controls scrolling inside.
+void Form1::fitToScreen()
+{
+    QMargins frame;
+    if (const QWindow *window = windowHandle(); window && isVisible())
+        frame = window->frameMargins();
+    // Until the window system has placed the window, assume a title bar.
+    if (frame.isNull())
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QSize room = screen()->availableGeometry().size().shrunkBy(frame);
+
+    const QSize scrollBars(scrollArea_->verticalScrollBar()->sizeHint().width(),
+                           scrollArea_->horizontalScrollBar()->sizeHint().height());
+    setFixedSize(window::ScrollingWindowSize(content_->size(), room, scrollBars));
+}
+
+// The logo is drawn from its vector source for the screen's pixel density, at
+// the size the layout gives Image1.
+void Form1::drawLogo()
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(Image1->size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QSvgRenderer(QStringLiteral(":/artwork/logo.svg"))
+        .render(&painter, QRectF(QPointF(0, 0), Image1->size()));
+    painter.end();
+    Image1->setPixmap(picture);
+}
+
+void Form1::colourHeading()
+{
+    QPalette headingPalette;
+    headingPalette.setColor(QPalette::WindowText, window::HeadingColour(palette()));
+    Label7->setPalette(headingPalette);
+}
+
+void Form1::showFocusedControl(QWidget *focused)
+{
+    if (focused && content_->isAncestorOf(focused))
+        scrollArea_->ensureWidgetVisible(focused);
 }

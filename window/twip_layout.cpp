@@ -106,4 +106,15 @@ void Place(const std::vector<Placement> &placements, double pixelsPerTwip)
         placement.widget->setGeometry(ToPixels(placement.twips, pixelsPerTwip));
 }
 
+QSize ScrollingWindowSize(QSize designed, QSize room, QSize scrollBars)
+{
+    // A vertical bar widens the window, which may then need a horizontal
+    // one; a side that overflows is cut to the room anyway.
+    const bool vertical = designed.height() > room.height();
+    const bool horizontal = designed.width() + (vertical ? scrollBars.width() : 0) > room.width();
+    const QSize wanted =
+        designed + QSize(vertical ? scrollBars.width() : 0, horizontal ? scrollBars.height() : 0);
+    return wanted.boundedTo(room);
+}
+
 } // namespace window

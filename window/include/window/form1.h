@@ -7,7 +7,10 @@
 // computes.  Where this sits in the program: README.md, "Layout".
 //
 // The layout is a table of rectangles in twips, scaled as a whole to the
-// default font so that no caption is clipped (twip_layout.h).
+// default font so that no caption is clipped (twip_layout.h).  The window
+// takes the layout's size where the screen has room for it; on a smaller
+// screen it takes what the screen's work area leaves and the controls scroll
+// inside it, following the keyboard focus.
 
 #include "runtime/number_text.h"
 #include "runtime/qt/system_locale.h"
@@ -19,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -27,9 +31,15 @@ public:
     // numberLocale: how the user writes numbers in the fields.
     explicit Form1(runtime::NumberLocale numberLocale = runtime::SystemNumberLocale(),
                    QWidget *parent = nullptr);
+    ~Form1() override;
 
     // The Load event, raised by the start service before the window first shows.
     void Load();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void Command1Click();
@@ -37,8 +47,17 @@ private:
 
     void createControls();
     void layOutControls();
+    void adaptToScreen();
+    void fitToScreen();
+    void drawLogo();
+    void colourHeading();
+    void showFocusedControl(QWidget *focused);
 
     runtime::NumberLocale numberLocale_;
+
+    // Holds the designed client area, the parent of Image1, Label7 and Frame1.
+    QScrollArea *scrollArea_ = nullptr;
+    QWidget *content_ = nullptr;
 
     QLabel *Image1 = nullptr;
     QLabel *Label7 = nullptr;

@@ -43,4 +43,11 @@ double FittingPixelsPerTwip(const std::vector<Placement> &placements, const QFon
 
 void Place(const std::vector<Placement> &placements, double pixelsPerTwip);
 
+// The size of a window that shows content of size designed in room (the
+// screen's work area less the window frame): designed where it fits;
+// otherwise no larger than room, with a scroll bar along each side the
+// content overflows.  scrollBars: the vertical bar's width, the horizontal
+// bar's height.
+QSize ScrollingWindowSize(QSize designed, QSize room, QSize scrollBars);
+
 } // namespace window
