@@ -153,6 +153,16 @@ void Form1::createControls()
     Label6 = makeLabel(Frame1, "Label6", QStringLiteral("Number of months to erase this debt :"));
     Text5 = makeText(Frame1, "Text5");
 
+    // Each question names its field: a screen reader announces the field by
+    // it instead of by the frame's title.  The captions carry no '&', so no
+    // keyboard mnemonic comes with the buddy.
+    const std::pair<QLabel *, QWidget *> questions[] = {
+        {Label1, Text1},  {Label2, Text2}, {Label4, Text3},
+        {Label5, Combo1}, {Label3, Text4}, {Label6, Text5},
+    };
+    for (const auto &[label, field] : questions)
+        label->setBuddy(field);
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Combo1);
