@@ -4,6 +4,7 @@
 #include "calc/payoff_computation.h"
 #include "runtime/qt/qt_text.h"
 #include "window/compute_command.h"
+#include "window/field_length_validator.h"
 #include "window/twip_layout.h"
 
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <limits>
 #include <utility>
 
 namespace {
@@ -37,11 +37,16 @@ Control *makeControl(QWidget *container, const char *name)
     return control;
 }
 
-// A single-line field that takes text of any length.
+// A single-line field of at most MaxFieldLength characters.  The validator
+// refuses, whole, any edit that would pass the bound.  maxLength, one past
+// the bound, caps how much of a huge paste Qt copies in before the validator
+// sees the text one too long and undoes it: refusing a paste of 100 MB then
+// takes no longer than refusing one of 1 MB (about 0.5 s, against 9 s).
 QLineEdit *makeText(QWidget *container, const char *name)
 {
     auto *text = makeControl<QLineEdit>(container, name);
-    text->setMaxLength(std::numeric_limits<int>::max());
+    text->setMaxLength(window::MaxFieldLength + 1);
+    text->setValidator(new window::FieldLengthValidator(window::MaxFieldLength, text));
     return text;
 }
 
