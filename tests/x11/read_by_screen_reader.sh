@@ -46,17 +46,23 @@ trap cleanup EXIT
 
 start_x_server "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
-"$bus_launcher" --launch-immediately 2>"$work/launcher.log" &
+# The program is the X server's only client: the server resets whenever its
+# last client leaves, and a client connecting during the reset is refused.
+# The accessibility bus and its client find each other over D-Bus instead.
+env -u DISPLAY "$bus_launcher" --launch-immediately 2>"$work/launcher.log" &
 launcher_pid=$!
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
 program_pid=$!
 
-if ! timeout 60 "$python" "$here/read_by_screen_reader.py"; then
+if ! env -u DISPLAY timeout 60 "$python" "$here/read_by_screen_reader.py"; then
     echo "--- program" >&2
     cat "$work/program.log" >&2
     echo "--- accessibility bus" >&2
     cat "$work/launcher.log" >&2
+    echo "--- X server on $DISPLAY" >&2
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "(no longer running)" >&2
+    cat "$work/xvfb.log" >&2
     exit 1
 fi
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
