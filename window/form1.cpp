@@ -5,6 +5,7 @@
 #include "runtime/qt/qt_text.h"
 #include "window/application_icon.h"
 #include "window/compute_command.h"
+#include "window/field_length_validator.h"
 #include "window/heading_colour.h"
 #include "window/twip_layout.h"
 
@@ -27,7 +28,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -49,11 +49,16 @@ Control *makeControl(QWidget *container, const char *name)
     return control;
 }
 
-// A single-line field that takes text of any length.
+// A single-line field of at most MaxFieldLength characters.  The validator
+// refuses, whole, any edit that would pass the bound.  maxLength, one past
+// the bound, caps how much of a huge paste Qt copies in before the validator
+// sees the text one too long and undoes it: refusing a paste of 100 MB then
+// takes no longer than refusing one of 1 MB (about 0.5 s, against 9 s).
 QLineEdit *makeText(QWidget *container, const char *name)
 {
     auto *text = makeControl<QLineEdit>(container, name);
-    text->setMaxLength(std::numeric_limits<int>::max());
+    text->setMaxLength(window::MaxFieldLength + 1);
+    text->setValidator(new window::FieldLengthValidator(window::MaxFieldLength, text));
     return text;
 }
 
@@ -202,6 +207,16 @@ void Form1::createControls()
     Text4 = makeText(Frame1, "Text4");
     Label6 = makeLabel(Frame1, "Label6", QStringLiteral("Number of months to erase this debt :"));
     Text5 = makeText(Frame1, "Text5");
+
+    // Each question names its field: a screen reader announces the field by
+    // it instead of by the frame's title.  The captions carry no '&', so no
+    // keyboard mnemonic comes with the buddy.
+    const std::pair<QLabel *, QWidget *> questions[] = {
+        {Label1, Text1},  {Label2, Text2}, {Label4, Text3},
+        {Label5, Combo1}, {Label3, Text4}, {Label6, Text5},
+    };
+    for (const auto &[label, field] : questions)
+        label->setBuddy(field);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
