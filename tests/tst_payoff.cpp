@@ -243,7 +243,6 @@ void TestPayoff::computationErrors()
     QFETCH(Cause, cause);
 
     MessageRecorder recorder;
-    QVERIFY_THROWS_EXCEPTION(CalculationError, compute(payment, rate, balance, kind));
     QCOMPARE(errorCause([&] { compute(payment, rate, balance, kind); }), cause);
     QVERIFY(recorder.messages.isEmpty());
 }
