@@ -24,7 +24,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <random>
@@ -103,11 +105,8 @@ void TestMonkey::randomUseKeepsTheResultsConsistent()
     auto *const combo = form.findChild<QComboBox *>("Combo1");
     auto *const compute = form.findChild<QPushButton *>("Command1");
     auto *const reset = form.findChild<QPushButton *>("Command2");
-    for (QWidget *control : {static_cast<QWidget *>(combo), static_cast<QWidget *>(compute),
-                             static_cast<QWidget *>(reset)})
-        QVERIFY(control);
-    for (QLineEdit *text : texts)
-        QVERIFY(text);
+    QVERIFY(combo && compute && reset);
+    QVERIFY(std::all_of(std::begin(texts), std::end(texts), [](QLineEdit *text) { return text; }));
     QLineEdit *const interestText = texts[3];
     QLineEdit *const monthsText = texts[4];
 
