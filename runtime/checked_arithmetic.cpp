@@ -3,40 +3,16 @@
 
 #include "runtime/calculation_error.h"
 
-#include <cmath>
+namespace runtime::checked_detail {
 
-namespace runtime {
-namespace {
-
-double checked(double result)
+void ThrowOverflow()
 {
-    if (!std::isfinite(result))
-        throw CalculationError(CalculationError::Cause::Overflow);
-    return result;
+    throw CalculationError(CalculationError::Cause::Overflow);
 }
 
-} // namespace
-
-double Add(double a, double b)
+void ThrowDivisionByZero()
 {
-    return checked(a + b);
+    throw CalculationError(CalculationError::Cause::DivisionByZero);
 }
 
-double Sub(double a, double b)
-{
-    return checked(a - b);
-}
-
-double Mul(double a, double b)
-{
-    return checked(a * b);
-}
-
-double Div(double dividend, double divisor)
-{
-    if (divisor == 0.0)
-        throw CalculationError(CalculationError::Cause::DivisionByZero);
-    return checked(dividend / divisor);
-}
-
-} // namespace runtime
+} // namespace runtime::checked_detail

@@ -74,7 +74,6 @@ void TestArithmetic::errors()
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(Cause, cause);
-    QVERIFY_THROWS_EXCEPTION(CalculationError, operation(a, b));
     QCOMPARE(errorCause([&] { operation(a, b); }), cause);
 }
 

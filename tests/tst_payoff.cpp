@@ -153,6 +153,9 @@ void TestPayoff::computation_data()
     QTest::newRow("any other kind is declining")     << "100" << "12"   << "1000" << "fixed"             << english << "31"  << "$3.33169236363098";
     QTest::newRow("decimal comma in and out")        << "100" << "12"   << "1.000" << "Fixed"            << german  << "11"  << "$5,36226181928646";
     QTest::newRow("negative average")                << "100" << "-12"  << "1000" << "Fixed"             << english << "1"   << "$-1000";
+    // Fifteen digits of an interest just below the largest double round up
+    // to a text beyond it, which reads back as an overflow.
+    QTest::newRow("interest next to the largest double") << "1.7976931348623157e308" << "1.7976931348623157e308" << "1200" << "Fixed" << english << "1" << "$1.79769313486232e+308";
     // clang-format on
 }
 
@@ -243,7 +246,6 @@ void TestPayoff::computationErrors()
     QFETCH(Cause, cause);
 
     MessageRecorder recorder;
-    QVERIFY_THROWS_EXCEPTION(CalculationError, compute(payment, rate, balance, kind));
     QCOMPARE(errorCause([&] { compute(payment, rate, balance, kind); }), cause);
     QVERIFY(recorder.messages.isEmpty());
 }

@@ -26,7 +26,9 @@ inline QString exactText(double value)
 
 #define QCOMPARE_EXACT(actual, expected) QCOMPARE(exactText(actual), exactText(expected))
 
-// The cause of the CalculationError that call throws, or nothing if it returns.
+// The cause of the CalculationError that call throws, or nothing if it
+// returns.  Any other exception passes through and fails the test, so a
+// comparison with an expected cause also checks the exception's type.
 template <typename Call>
 std::optional<runtime::CalculationError::Cause> errorCause(Call call)
 {

@@ -31,8 +31,8 @@ start_x_server "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
 program_pid=$!
 
-window=$(wait_for_window) ||
-    fail "no visible window titled Quenvale: $(cat "$work/program.log")"
+window=$(wait_for_window) || true
+[ -n "$window" ] || fail "no visible window titled Quenvale: $(cat "$work/program.log")"
 echo "window $window"
 
 title=$(xdotool getwindowname "$window")
