@@ -7,6 +7,8 @@
 #include "window/compute_command.h"
 #include "window/form1.h"
 
+#include "support/offscreen_warnings.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -18,17 +20,6 @@
 #include <memory>
 
 namespace {
-
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns that it cannot pass size hints on for every
-// message box; the warning says nothing about the program.
-void dropOffscreenSizeHintWarning(QtMsgType type, const QMessageLogContext &context,
-                                  const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        testMessageHandler(type, context, message);
-}
 
 // The objects that the Label relations of iface point at, in Qt's order.
 QStringList labelsOf(QAccessibleInterface *iface)
@@ -59,7 +50,7 @@ private:
 
 void TestAccessibility::initTestCase()
 {
-    testMessageHandler = qInstallMessageHandler(dropOffscreenSizeHintWarning);
+    DropOffscreenSizeHintWarnings();
 }
 
 void TestAccessibility::init()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/message_box_answerer.h"
+#include "support/offscreen_warnings.h"
 
 #include "calc/payoff_schedule.h"
 #include "runtime/message.h"
@@ -34,17 +35,6 @@ const QString balanceMessage = runtime::ToQString(window::MissingBalanceMessage)
 const QString limitMessage = runtime::ToQString(calc::MonthLimitMessage);
 
 const QStringList textNames = {"Text1", "Text2", "Text3", "Text4", "Text5"};
-
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns that it cannot pass size hints on for every
-// message box; the warning says nothing about the program.
-void dropOffscreenSizeHintWarning(QtMsgType type, const QMessageLogContext &context,
-                                  const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        testMessageHandler(type, context, message);
-}
 
 } // namespace
 
@@ -92,7 +82,7 @@ private:
 void TestForm1::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    testMessageHandler = qInstallMessageHandler(dropOffscreenSizeHintWarning);
+    DropOffscreenSizeHintWarnings();
 }
 
 void TestForm1::init()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every locale Qt knows: the notation the window derives from it, the numbers
 // that locale writes read back, and the program's results written in it.
+#include "support/digits.h"
 #include "support/exact.h"
 
 #include "calc/payoff_computation.h"
@@ -44,16 +45,6 @@ QString described(const NumberLocale &notation)
         .arg(notation.firstGroupSize)
         .arg(notation.otherGroupSize)
         .arg(digits, fromStd(notation.minusSign), fromStd(notation.plusSign));
-}
-
-std::array<std::string, 10> digitsFrom(char32_t zero)
-{
-    std::array<std::string, 10> digits;
-    for (std::size_t value = 0; value < digits.size(); ++value) {
-        const char32_t digit = zero + static_cast<char32_t>(value);
-        digits[value] = QString::fromUcs4(&digit, 1).toStdString();
-    }
-    return digits;
 }
 
 // Qt 6.4 applies a locale's minimum grouping digits to every group it
@@ -118,18 +109,18 @@ void TestLocales::notationOf_data()
         << QLocale("hi_IN") << NumberLocale{.firstGroupSize = 3, .otherGroupSize = 2};
     QTest::newRow("ar_EG: Arabic-Indic digits, marked signs")
         << QLocale("ar_EG")
-        << NumberLocale{"\u066B", "\u066C", 3, 3, digitsFrom(U'\u0660'), "\u061C-", "\u061C+"};
+        << NumberLocale{"\u066B", "\u066C", 3, 3, DigitsFrom(U'\u0660'), "\u061C-", "\u061C+"};
     QTest::newRow("fa_IR: Persian digits, marked U+2212 minus")
         << QLocale("fa_IR")
-        << NumberLocale{"\u066B", "\u066C", 3, 3, digitsFrom(U'\u06F0'), "\u200E\u2212", "\u200E+"};
+        << NumberLocale{"\u066B", "\u066C", 3, 3, DigitsFrom(U'\u06F0'), "\u200E\u2212", "\u200E+"};
     QTest::newRow("mr_IN: Devanagari digits, Indian grouping")
-        << QLocale("mr_IN") << NumberLocale{".", ",", 3, 2, digitsFrom(U'\u0966')};
+        << QLocale("mr_IN") << NumberLocale{".", ",", 3, 2, DigitsFrom(U'\u0966')};
     QTest::newRow("sv_SE: U+2212 minus")
         << QLocale("sv_SE")
         << NumberLocale{.decimalSeparator = ",", .groupSeparator = "\u00A0", .minusSign = "\u2212"};
     QTest::newRow("ff_Adlm_GN: digits beyond the BMP")
         << QLocale(QLocale::Fulah, QLocale::AdlamScript, QLocale::Guinea)
-        << NumberLocale{.groupSeparator = "\u2E41", .digits = digitsFrom(U'\U0001E950')};
+        << NumberLocale{.groupSeparator = "\u2E41", .digits = DigitsFrom(U'\U0001E950')};
     QTest::newRow("ee_GH: groups of three, whatever Qt writes")
         << QLocale("ee_GH") << NumberLocale{};
 }

@@ -9,6 +9,7 @@
 // QUENVALE_MONKEY_ACTIONS sets the number of actions for each notation.
 #include "support/message_box_answerer.h"
 #include "support/message_recorder.h"
+#include "support/offscreen_warnings.h"
 
 #include "runtime/message.h"
 #include "runtime/qt/message_box.h"
@@ -36,17 +37,6 @@ Q_DECLARE_METATYPE(runtime::NumberLocale)
 
 namespace {
 
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns that it cannot pass size hints on for every
-// message box; the warning says nothing about the program.
-void dropOffscreenSizeHintWarning(QtMsgType type, const QMessageLogContext &context,
-                                  const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support propagateSizeHints")))
-        testMessageHandler(type, context, message);
-}
-
 } // namespace
 
 class TestMonkey : public QObject {
@@ -64,7 +54,7 @@ private:
 
 void TestMonkey::initTestCase()
 {
-    testMessageHandler = qInstallMessageHandler(dropOffscreenSizeHintWarning);
+    DropOffscreenSizeHintWarnings();
     bool ok = false;
     const qulonglong seed = qEnvironmentVariable("QUENVALE_MONKEY_SEED").toULongLong(&ok);
     if (ok)

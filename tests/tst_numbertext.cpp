@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/digits.h"
 #include "support/exact.h"
 
 #include "runtime/number_text.h"
@@ -25,41 +26,31 @@ const NumberLocale ungrouped{".", ""};
 // One character for both: a comma is always the decimal separator.
 const NumberLocale commaForBoth{",", ","};
 
-std::array<std::string, 10> digitsFrom(char32_t zero)
-{
-    std::array<std::string, 10> digits;
-    for (std::size_t value = 0; value < digits.size(); ++value) {
-        const char32_t digit = zero + static_cast<char32_t>(value);
-        digits[value] = QString::fromUcs4(&digit, 1).toStdString();
-    }
-    return digits;
-}
-
 // Arabic-Indic digits, Arabic separators, signs led by the Arabic letter mark.
 const NumberLocale arabic{.decimalSeparator = "\u066B",
                           .groupSeparator = "\u066C",
-                          .digits = digitsFrom(U'\u0660'),
+                          .digits = DigitsFrom(U'\u0660'),
                           .minusSign = "\u061C-",
                           .plusSign = "\u061C+"};
 // Extended Arabic-Indic digits, U+2212 minus led by a left-to-right mark.
 const NumberLocale persian{.decimalSeparator = "\u066B",
                            .groupSeparator = "\u066C",
-                           .digits = digitsFrom(U'\u06F0'),
+                           .digits = DigitsFrom(U'\u06F0'),
                            .minusSign = "\u200E\u2212",
                            .plusSign = "\u200E+"};
 // The same digits, the sign between two left-to-right marks.
 const NumberLocale kashmiri{.decimalSeparator = "\u066B",
                             .groupSeparator = "\u066C",
-                            .digits = digitsFrom(U'\u06F0'),
+                            .digits = DigitsFrom(U'\u06F0'),
                             .minusSign = "\u200E-\u200E",
                             .plusSign = "\u200E+\u200E"};
 const NumberLocale indian{.firstGroupSize = 3, .otherGroupSize = 2};
 const NumberLocale marathi{
-    .firstGroupSize = 3, .otherGroupSize = 2, .digits = digitsFrom(U'\u0966')};
+    .firstGroupSize = 3, .otherGroupSize = 2, .digits = DigitsFrom(U'\u0966')};
 const NumberLocale swedish{
     .decimalSeparator = ",", .groupSeparator = "\u00A0", .minusSign = "\u2212"};
 // Adlam digits lie outside the Basic Multilingual Plane.
-const NumberLocale adlam{.groupSeparator = "\u2E41", .digits = digitsFrom(U'\U0001E950')};
+const NumberLocale adlam{.groupSeparator = "\u2E41", .digits = DigitsFrom(U'\U0001E950')};
 
 double toNumber(const QString &text, const NumberLocale &locale)
 {
