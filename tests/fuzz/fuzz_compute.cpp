@@ -11,6 +11,7 @@
 #include "runtime/message.h"
 #include "window/compute_command.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,22 +23,29 @@ namespace {
 
 std::vector<std::string> shownMessages;
 
-bool isWholeNumberUpToTheLimit(std::string_view text)
+// The month count of a result text in the locale's digits, or -1 when the
+// text is not a whole number from 0 to 601 written as NumberToText writes it.
+int monthCount(const std::string &text, const runtime::NumberLocale &locale)
 {
-    if (text.empty() || text.size() > 3 || (text.size() > 1 && text[0] == '0'))
-        return false;
-    int count = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        count = count * 10 + (c - '0');
+    double value = -1.0;
+    try {
+        value = runtime::TextToNumber(text, locale);
     }
-    return count <= calc::MonthLimit + 1;
+    catch (const runtime::CalculationError &) {
+        return -1;
+    }
+    if (!(value >= 0.0 && value <= calc::MonthLimit + 1) || value != std::floor(value))
+        return -1;
+    const int count = static_cast<int>(value);
+    if (runtime::NumberToText(static_cast<std::int16_t>(count), locale) != text)
+        return -1;
+    return count;
 }
 
 void checkResult(const calc::PayoffTexts &result, const runtime::NumberLocale &locale)
 {
-    if (!isWholeNumberUpToTheLimit(result.months))
+    const int months = monthCount(result.months, locale);
+    if (months < 0)
         fuzz::Fail("months not a whole number from 0 to 601", result.months);
     if (result.interest.empty() || result.interest[0] != '$')
         fuzz::Fail("interest without its $", result.interest);
@@ -45,14 +53,15 @@ void checkResult(const calc::PayoffTexts &result, const runtime::NumberLocale &l
 
     // The month-limit message comes once for each run of the schedule, and
     // only when the limit was reached.
-    const std::size_t expectedMessages = result.months == "601" ? 2 : 0;
+    const bool atTheLimit = months == calc::MonthLimit + 1;
+    const std::size_t expectedMessages = atTheLimit ? 2 : 0;
     if (shownMessages.size() != expectedMessages)
         fuzz::Fail("month-limit messages do not match the months", result.months);
     for (const std::string &message : shownMessages) {
         if (message != calc::MonthLimitMessage)
             fuzz::Fail("unexpected message", message);
     }
-    if (result.months == "601" && result.interest != "$0")
+    if (atTheLimit && result.interest != "$" + runtime::NumberToText(0.0, locale))
         fuzz::Fail("interest at the month limit is not $0", result.interest);
 }
 

@@ -8,6 +8,7 @@
 #include "runtime/calculation_error.h"
 #include "runtime/number_text.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -25,12 +26,41 @@ namespace fuzz {
     std::abort();
 }
 
+// The ten digits counting up from zero, in UTF-8.
+inline std::array<std::string, 10> DigitsFrom(char32_t zero)
+{
+    std::array<std::string, 10> digits;
+    for (std::size_t value = 0; value < digits.size(); ++value) {
+        const char32_t c = zero + static_cast<char32_t>(value);
+        std::string &utf8 = digits[value];
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        }
+        else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        else if (c < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        else {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return digits;
+}
+
 // The notations, picked by one byte of the input.  Fields not set here keep
 // their defaults.
 inline runtime::NumberLocale Notation(std::uint8_t pick)
 {
     runtime::NumberLocale locale;
-    switch (pick % 6) {
+    switch (pick % 13) {
     case 0: // English
         locale.decimalSeparator = ".";
         locale.groupSeparator = ",";
@@ -51,9 +81,48 @@ inline runtime::NumberLocale Notation(std::uint8_t pick)
         locale.decimalSeparator = ",";
         locale.groupSeparator = ",";
         break;
-    default: // narrow no-break space groups
+    case 5: // narrow no-break space groups
         locale.decimalSeparator = ",";
         locale.groupSeparator = "\u202F";
+        break;
+    case 6: // Arabic: Arabic-Indic digits and separators, signs after the letter mark
+        locale.decimalSeparator = "\u066B";
+        locale.groupSeparator = "\u066C";
+        locale.digits = DigitsFrom(U'\u0660');
+        locale.minusSign = "\u061C-";
+        locale.plusSign = "\u061C+";
+        break;
+    case 7: // Persian: extended Arabic-Indic digits, U+2212 minus after a left-to-right mark
+        locale.decimalSeparator = "\u066B";
+        locale.groupSeparator = "\u066C";
+        locale.digits = DigitsFrom(U'\u06F0');
+        locale.minusSign = "\u200E\u2212";
+        locale.plusSign = "\u200E+";
+        break;
+    case 8: // Kashmiri: the same digits, the sign between two left-to-right marks
+        locale.decimalSeparator = "\u066B";
+        locale.groupSeparator = "\u066C";
+        locale.digits = DigitsFrom(U'\u06F0');
+        locale.minusSign = "\u200E-\u200E";
+        locale.plusSign = "\u200E+\u200E";
+        break;
+    case 9: // Indian English: ASCII digits in lakh groups (12,34,567)
+        locale.firstGroupSize = 3;
+        locale.otherGroupSize = 2;
+        break;
+    case 10: // Marathi: Devanagari digits in lakh groups
+        locale.firstGroupSize = 3;
+        locale.otherGroupSize = 2;
+        locale.digits = DigitsFrom(U'\u0966');
+        break;
+    case 11: // Swedish: U+2212 minus, no-break space groups
+        locale.decimalSeparator = ",";
+        locale.groupSeparator = "\u00A0";
+        locale.minusSign = "\u2212";
+        break;
+    default: // Adlam: four-byte digits beyond the BMP, U+2E41 groups
+        locale.groupSeparator = "\u2E41";
+        locale.digits = DigitsFrom(U'\U0001E950');
         break;
     }
     return locale;
